@@ -1,0 +1,17 @@
+# Warnings for the project's own targets; third-party code is never built here.
+if(MSVC)
+  add_compile_options(/W4 /utf-8)
+  if(LIRANDEL_WARNINGS_AS_ERRORS)
+    add_compile_options(/WX)
+  endif()
+else()
+  add_compile_options(-Wall -Wextra -Wpedantic)
+  if(LIRANDEL_WARNINGS_AS_ERRORS)
+    add_compile_options(-Werror)
+  endif()
+endif()
+
+if(LIRANDEL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
