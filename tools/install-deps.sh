@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make ninja-build          # the build
+  cmake g++ make ninja-build libgtest-dev   # the build and the unit tests
   qt6-base-dev qt6-base-dev-tools libgl-dev   # the window
   fonts-wqy-microhei                  # Chinese glyphs in the window and its screenshots
   unicode-data                        # Unihan files the rhyme table is made from
