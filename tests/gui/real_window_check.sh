@@ -1,0 +1,43 @@
+#!/bin/sh
+# Starts the built window on a virtual X screen in a folder holding a small table, keeps a
+# screenshot of the whole screen, and checks that the window came up with its title.
+# Usage: real_window_check.sh LIRANDEL SCREENSHOT.png
+set -eu
+
+if [ "${1:-}" = --on-screen ]; then
+    lirandel=$2 screenshot=$3
+    "$lirandel" &
+    window=$!
+    # The bare screen is one colour; the window adds others once it has been drawn.
+    colours=1
+    for _ in $(seq 40); do
+        sleep 0.25
+        import -window root "$screenshot"
+        colours=$(identify -format %k "$screenshot")
+        [ "$colours" -gt 1 ] && break
+    done
+    status=0
+    if [ "$colours" -le 1 ]; then
+        echo "no window appeared: the screen is a single colour" >&2
+        status=1
+    # import waits for a mouse click when no window has the name: the timeout ends that.
+    elif ! timeout 10 import -window "Lirandel V1.0" "${screenshot%.png}-titled.png"; then
+        echo "no window titled 'Lirandel V1.0'" >&2
+        status=1
+    fi
+    kill "$window" 2>/dev/null || true
+    wait "$window" || true
+    exit "$status"
+fi
+
+lirandel=$1 screenshot=$2
+for tool in xvfb-run import identify; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is missing" >&2; exit 77; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+printf 'ang2 昂盎\nbang1 帮邦\nan1 安\n' > "$work/data.txt"
+cd "$work"
+xvfb-run -a -s '-screen 0 800x600x24' "$0" --on-screen "$lirandel" "$screenshot"
+echo "screenshot: $screenshot"
