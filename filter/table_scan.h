@@ -18,7 +18,7 @@ struct ScanOutcome {
     int error = 0;  // errno of the failed read; a failed write keeps its own
 };
 
-inline constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 20;
+inline constexpr std::size_t kDefaultBlockSize = std::size_t{1} << 18;
 
 // Streams `input` in blocks and hands every line that matches `myfind` to `sink`,
 // in input order. Lines follow the text-mode rules in binary mode on every platform:
