@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QBrush>
+#include <QColor>
 #include <QDebug>
 #include <QDir>
 #include <QIcon>
@@ -40,7 +41,10 @@ MainWindow::MainWindow(QWidget *parent)
     AboutBox->setModal(false);
 
     BackgroundPalette = new QPalette;
-    BackgroundPalette->setBrush(QPalette::All, QPalette::Window, QBrush(QPixmap(":/background.png")));
+    // The colour goes with the picture: the style paints the toolbar and the menu bar in the
+    // brush's colour, which a picture alone leaves black.
+    BackgroundPalette->setBrush(QPalette::All, QPalette::Window,
+                                QBrush(QColor(Qt::white), QPixmap(":/background.png")));
     setPalette(*BackgroundPalette);
 
     connect(SearchAction, &QAction::triggered, this, &MainWindow::GetYun);

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -52,6 +53,12 @@ private slots:
     void resultViewKeepsItsPlace();
     void barsAreEmpty();
     void toolbarActions();
+    void toolbarButtonsShowTheirPictures_data();
+    void toolbarButtonsShowTheirPictures();
+    void barsAreLight_data();
+    void barsAreLight();
+    void backgroundAroundTheResultView_data();
+    void backgroundAroundTheResultView();
     void aboutBoxIsOneNonModalWindow();
     void exitEndsTheProgram();
     void openAboutBoxKeepsTheProgramRunning();
@@ -96,12 +103,13 @@ void WindowTest::windowBeforeStartUp()
     QCOMPARE(window->windowTitle(), "MainWindow");
     QCOMPARE(window->parentWidget(), nullptr);
     QVERIFY(window->autoFillBackground());
-    // The background is the picture, at its own size, in every state of the window.
-    const QPixmap background(":/background.png");
+    // The background is the picture, at its own size, in every state of the window, with a
+    // light colour for what the style fills with the colour alone.
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const QBrush brush = window->palette().brush(group, QPalette::Window);
-        QCOMPARE(brush.style(), background.isNull() ? Qt::NoBrush : Qt::TexturePattern);
-        QCOMPARE(brush.texture().size(), background.size());
+        QCOMPARE(brush.style(), Qt::TexturePattern);
+        QCOMPARE(brush.texture().size(), QSize(640, 480));
+        QVERIFY2(brush.color().lightness() >= 200, qPrintable(brush.color().name()));
     }
 }
 
@@ -190,6 +198,125 @@ void WindowTest::toolbarActions()
     QVERIFY(window->isVisible());
     actions.at(2)->trigger();
     QVERIFY(!window->isVisible());
+}
+
+void WindowTest::toolbarButtonsShowTheirPictures_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("search") << 0 << ":/Search.png";
+    QTest::newRow("about") << 1 << ":/About.png";
+    QTest::newRow("exit") << 2 << ":/Exit.png";
+}
+
+void WindowTest::toolbarButtonsShowTheirPictures()
+{
+    QFETCH(int, index);
+    QFETCH(QString, path);
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto *toolBar = window->findChild<QToolBar *>("mainToolBar");
+    QAction *shown = action(index);
+    QVERIFY(shown);
+    QVERIFY(!shown->icon().isNull());
+    const QImage picture = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY2(!picture.isNull(), qPrintable(path + " opens nothing"));
+    const QImage icon = shown->icon().pixmap(picture.size()).toImage();
+    QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32), picture);
+
+    auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(shown));
+    QVERIFY(button);
+    QVERIFY(!button->icon().isNull());
+    QCOMPARE(button->icon().cacheKey(), shown->icon().cacheKey());
+    QCOMPARE(button->text(), QString());
+    // Scaled down to the style's own toolbar size: the program sets none.
+    const int side = toolBar->style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, toolBar);
+    QCOMPARE(toolBar->iconSize(), QSize(side, side));
+}
+
+void WindowTest::barsAreLight_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("toolbar") << "mainToolBar";
+    QTest::newRow("status bar") << "statusBar";
+}
+
+void WindowTest::barsAreLight()
+{
+    QFETCH(QString, name);
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // Fusion fills the toolbar with the window brush's colour, and the status bar shows the
+    // brush itself: dark, a bar would swallow the dark About icon.
+    const QImage bar = window->findChild<QWidget *>(name)->grab().toImage();
+    QVERIFY(!bar.isNull());
+    qsizetype dark = 0;
+    for (int y = 0; y < bar.height(); ++y)
+        for (int x = 0; x < bar.width(); ++x)
+            dark += QColor(bar.pixel(x, y)).lightness() < 80;
+    const qsizetype pixels = qsizetype(bar.width()) * bar.height();
+    QVERIFY2(dark * 10 < pixels, qPrintable(QString("%1 of %2 pixels are dark").arg(dark).arg(pixels)));
+}
+
+void WindowTest::backgroundAroundTheResultView_data()
+{
+    QTest::addColumn<QSize>("windowSize");
+    QTest::addColumn<QString>("part");
+
+    QTest::newRow("first size, beside the view") << QSize(536, 403) << "beside";
+    QTest::newRow("taller, below the view") << QSize(536, 480) << "below";
+    QTest::newRow("larger than the picture, repeated") << QSize(900, 700) << "repeated";
+}
+
+void WindowTest::backgroundAroundTheResultView()
+{
+    QFETCH(QSize, windowSize);
+    QFETCH(QString, part);
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->resize(windowSize);
+    QTRY_COMPARE(window->centralWidget()->width(), windowSize.width());
+    QWidget *central = window->centralWidget();
+    QWidget *view = window->findChild<QPlainTextEdit *>("ShowAnswer");
+    const QRect centralArea(central->mapTo(window.get(), QPoint(0, 0)), central->size());
+    const QRect viewArea(view->mapTo(window.get(), QPoint(0, 0)), view->size());
+    const QRect pictureArea(0, 0, 640, 480);
+
+    // In window coordinates, as the picture lies from the window's top-left corner, tiled:
+    // beside and below within its first copy, repeated outside it.
+    QRect compared = centralArea;
+    if (part == "beside")
+        compared = QRect(QPoint(viewArea.right() + 1, centralArea.top()),
+                         centralArea.bottomRight()) & pictureArea;
+    else if (part == "below")
+        compared = QRect(QPoint(centralArea.left(), viewArea.bottom() + 1),
+                         QPoint(viewArea.right(), centralArea.bottom())) & pictureArea;
+    QVERIFY(!compared.isEmpty());
+
+    const QImage picture = QImage(":/background.png").convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!picture.isNull(), ":/background.png opens nothing");
+    const QImage grab = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(grab.size(), windowSize);
+    qsizetype inked = 0;
+    for (int y = compared.top(); y <= compared.bottom(); ++y)
+        for (int x = compared.left(); x <= compared.right(); ++x) {
+            if (viewArea.contains(x, y) || (part == "repeated" && pictureArea.contains(x, y)))
+                continue;
+            const QRgb expected = picture.pixel(x % picture.width(), y % picture.height());
+            if (grab.pixel(x, y) != expected)
+                QFAIL(qPrintable(QString("at %1,%2 the window shows %3, the picture %4")
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(QColor(grab.pixel(x, y)).name(), QColor(expected).name())));
+            inked += expected != qRgb(255, 255, 255);
+        }
+    // White alone would not tell the picture from a plain window.
+    QVERIFY2(inked > 100, qPrintable(QString("only %1 pixels of ink compared").arg(inked)));
 }
 
 void WindowTest::aboutBoxIsOneNonModalWindow()
