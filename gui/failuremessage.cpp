@@ -1,5 +1,6 @@
 #include "failuremessage.h"
 
+#include "exit_status.h"
 #include "filterrun.h"
 #include "resultfile.h"
 
@@ -7,12 +8,6 @@
 #include <QDir>
 
 namespace {
-
-// The filter's exit statuses, as its README lists them.
-constexpr int UsageStatus = 64;         // started without a term
-constexpr int NoDataStatus = 66;        // data.txt missing, unreadable or not a file
-constexpr int CannotCreateStatus = 73;  // SearchAnswer.txt cannot be opened for writing
-constexpr int InputOutputStatus = 74;   // reading or writing failed part-way
 
 QString Translate(const char *text)
 {
@@ -22,15 +17,15 @@ QString Translate(const char *text)
 QString ExitMessage(int status, const QString &folder)
 {
     switch (status) {
-    case UsageStatus:
+    case kestrun::kExitUsage:
         return Translate("Kestrun 没有收到韵脚（状态 64）：请确认它与 Lirandel 是同一版本。");
-    case NoDataStatus:
+    case kestrun::kExitNoInput:
         return Translate("工作文件夹 %1 中没有可读的 data.txt：请把韵表 data.txt 放进这个文件夹。")
             .arg(folder);
-    case CannotCreateStatus:
+    case kestrun::kExitCannotCreate:
         return Translate("无法在工作文件夹 %1 中写入 SearchAnswer.txt：请检查这个文件夹的写入权限。")
             .arg(folder);
-    case InputOutputStatus:
+    case kestrun::kExitIoError:
         return Translate("读取 data.txt 或写入 SearchAnswer.txt 时出错：请检查磁盘空间后重试。");
     default:
         return Translate("Kestrun 以状态 %1 结束，没有结果：请在工作文件夹中手动运行它查看原因。")
