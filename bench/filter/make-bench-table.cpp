@@ -4,6 +4,8 @@
 //
 // Usage: make-bench-table [BYTES]   whole lines, at most BYTES bytes (default 256 MiB)
 
+#include "splitmix64.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -23,29 +25,12 @@ constexpr std::uint32_t kMaxCharacters = 30;
 constexpr std::uint32_t kFirstCharacter = 0x4E00;
 constexpr std::uint32_t kLastCharacter = 0x9FA5;
 
-// splitmix64, written out so that every compiler and library gives the same table.
-class SplitMix64 {
-public:
-    explicit SplitMix64(std::uint64_t seed) : state(seed) {}
-
-    std::uint64_t Next()
-    {
-        std::uint64_t z = (state += 0x9e3779b97f4a7c15ull);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        return z ^ (z >> 31);
-    }
-
-    // A number in [0, bound), by multiply-shift on the top 32 bits: no division, no
-    // noticeable bias for bounds this small.
-    std::uint32_t Below(std::uint32_t bound)
-    {
-        return static_cast<std::uint32_t>(((Next() >> 32) * bound) >> 32);
-    }
-
-private:
-    std::uint64_t state;
-};
+// A number in [0, bound), by multiply-shift on the top 32 bits: no division, no
+// noticeable bias for bounds this small.
+std::uint32_t Below(SplitMix64& random, std::uint32_t bound)
+{
+    return static_cast<std::uint32_t>(((random.next() >> 32) * bound) >> 32);
+}
 
 struct InitialFinals {
     const char* initial;
@@ -116,13 +101,13 @@ void AppendCharacter(std::string& line, std::uint32_t codePoint)
 void MakeLine(SplitMix64& random, const Syllables& syllables, std::string& line)
 {
     const std::vector<std::string>& pool =
-        random.Below(kAngLinesOneIn) == 0 ? syllables.withAng : syllables.withoutAng;
-    line = pool[random.Below(static_cast<std::uint32_t>(pool.size()))];
-    line += static_cast<char>('1' + random.Below(5));
+        Below(random, kAngLinesOneIn) == 0 ? syllables.withAng : syllables.withoutAng;
+    line = pool[Below(random, static_cast<std::uint32_t>(pool.size()))];
+    line += static_cast<char>('1' + Below(random, 5));
     line += ' ';
-    const std::uint32_t characters = 1 + random.Below(kMaxCharacters);
+    const std::uint32_t characters = 1 + Below(random, kMaxCharacters);
     for (std::uint32_t i = 0; i < characters; ++i)
-        AppendCharacter(line, kFirstCharacter + random.Below(kLastCharacter - kFirstCharacter + 1));
+        AppendCharacter(line, kFirstCharacter + Below(random, kLastCharacter - kFirstCharacter + 1));
     line += '\n';
 }
 

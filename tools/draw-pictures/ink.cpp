@@ -7,15 +7,6 @@
 #include <cmath>
 #include <vector>
 
-std::uint64_t InkRandom::next()
-{
-    state += 0x9e3779b97f4a7c15ULL;
-    std::uint64_t z = state;
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
-
 double InkRandom::uniform(double low, double high)
 {
     // The top 53 bits make an exact double in [0, 1).

@@ -6,20 +6,22 @@
 #include <QImage>
 #include <QPainterPath>
 
+#include "splitmix64.h"
+
 #include <cstdint>
 #include <functional>
 
-// splitmix64: tiny, and unlike std::uniform_real_distribution it gives the same
-// numbers with every compiler, so the pictures come out byte for byte the same.
+// Unlike std::uniform_real_distribution this gives the same numbers with every
+// compiler, so the pictures come out byte for byte the same.
 class InkRandom {
 public:
-    explicit InkRandom(std::uint64_t seed) : state(seed) {}
-    std::uint64_t next();
+    explicit InkRandom(std::uint64_t seed) : numbers(seed) {}
+    std::uint64_t next() { return numbers.next(); }
     double uniform(double low = 0.0, double high = 1.0);
     bool chance(double probability) { return uniform() < probability; }
 
 private:
-    std::uint64_t state;
+    SplitMix64 numbers;
 };
 
 // The outline filled together with a round end at `centre`, turning the same way
