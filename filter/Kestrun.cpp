@@ -31,16 +31,27 @@ void report(const char* what, const char* file, int error)
     report(what, file, std::strerror(error));
 }
 
-// fopen accepts a directory for reading on some systems; only a regular file is a table.
-int checkRegularFile(const char* file)
+// Opens data.txt, or leaves the reason why it cannot serve as the table. Only a regular
+// file is a table: a directory opens for reading on some systems, and a FIFO would block
+// the open until someone writes to it.
+std::FILE* openTable(std::string& reason)
 {
     std::error_code ec;
-    const auto type = std::filesystem::status(file, ec).type();
-    if (type == std::filesystem::file_type::regular)
-        return 0;
-    if (type == std::filesystem::file_type::directory)
-        return EISDIR;
-    return ec ? ec.value() : EINVAL;
+    const auto type = std::filesystem::status(kDataFile, ec).type();
+    if (type == std::filesystem::file_type::directory) {
+        reason = std::make_error_code(std::errc::is_a_directory).message();
+        return nullptr;
+    }
+    if (!ec && type != std::filesystem::file_type::regular
+        && type != std::filesystem::file_type::not_found) {
+        reason = "not a regular file";
+        return nullptr;
+    }
+    // A missing or unreachable file is left to fopen, which gives the system's reason.
+    std::FILE* fin = std::fopen(kDataFile, "rb");
+    if (!fin)
+        reason = std::strerror(errno);
+    return fin;
 }
 
 // Writes one matching line and its CR LF, flushed at once, so the file holds every
@@ -79,12 +90,8 @@ int main(int argc, char* argv[])
     std::fputs(("myfind: " + myfind + "\n").c_str(), stdout);
     std::fflush(stdout);
 
-    std::FILE* fin = std::fopen(kDataFile, "rb");
-    int dataError = fin ? checkRegularFile(kDataFile) : errno;
-    if (fin && dataError) {
-        std::fclose(fin);
-        fin = nullptr;
-    }
+    std::string dataError;
+    std::FILE* fin = openTable(dataError);
 
     // Truncated even when data.txt is unusable, so no earlier result survives.
     std::FILE* fout = std::fopen(kAnswerFile, "wb");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +24,7 @@ enum class Layout {
     DataFile,           // data.txt holds the case's table
     NoDataFile,
     DataIsDirectory,
+    DataIsFifo,
     AnswerIsDirectory,  // data.txt holds the table
     AnswerIsFullDevice, // SearchAnswer.txt is a symlink to /dev/full
     NoDataAnswerIsDirectory,
@@ -120,6 +122,7 @@ TEST_P(KestrunRun, GivesExpectedResult)
     case Layout::DataFile: writeFile(data, c.table); break;
     case Layout::NoDataFile: break;
     case Layout::DataIsDirectory: fs::create_directory(data); break;
+    case Layout::DataIsFifo: ASSERT_EQ(mkfifo(data.c_str(), 0644), 0); break;
     case Layout::AnswerIsDirectory:
         writeFile(data, c.table);
         fs::create_directory(answer);
@@ -189,6 +192,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "myfind: ang\n", "Kestrun: cannot open data.txt: No such file or directory\n"},
         FilterCase{"TableIsDirectory", term("ang"), "", Layout::DataIsDirectory, false, 66, "", "myfind: ang\n",
                    "Kestrun: cannot open data.txt: Is a directory\n"},
+        FilterCase{"TableIsFifoDoesNotBlock", term("ang"), "", Layout::DataIsFifo, true, 66, "", "myfind: ang\n",
+                   "Kestrun: cannot open data.txt: not a regular file\n"},
         FilterCase{"ResultIsDirectory", term("ang"), kTable, Layout::AnswerIsDirectory, false, 73, kNotAFile,
                    "myfind: ang\n", "Kestrun: cannot open SearchAnswer.txt: Is a directory\n"},
         FilterCase{"BothFailTableWins", term("ang"), "", Layout::NoDataAnswerIsDirectory, false, 66, kNotAFile,
